@@ -1,0 +1,3 @@
+// Placeholder: hands the bitmap on unchanged until this step is written.
+#include "engine/steps.h"
+Bitmap DrawFrame(Bitmap bitmap, int, int) { return bitmap; }
