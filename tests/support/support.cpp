@@ -1,5 +1,5 @@
 // Helpers for the test programs.
-#include "support.h"
+#include "support/support.h"
 
 #include <fcntl.h>
 #include <poll.h>
