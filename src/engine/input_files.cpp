@@ -1,5 +1,45 @@
-// Placeholder until the input file map lands.
+// The input file map: accepting the file the next run converts.
 #include "engine/input_files.h"
+
+#include "app/platform.h"
+#include "engine/format_tables.h"
+#include "engine/job.h"
+
 std::map<std::string, InputFileEntry> InputFiles;
-bool AddInputFile(const std::string&) { return false; }
-std::string RelativeSubfolder(const std::string&, const std::string&) { return ""; }
+
+namespace {
+// The text after the last "." of the name, when no space or "/" follows that dot; else empty.
+std::string PathExtension(const std::string& path) {
+    const auto dot = path.rfind('.');
+    if (dot == std::string::npos) return "";
+    const std::string after = path.substr(dot + 1);
+    if (after.find_first_of(" /") != std::string::npos) return "";
+    return after;
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+}  // namespace
+
+bool AddInputFile(const std::string& path) {
+    // A missing path or a folder is not refused here; only a file of exactly 0 bytes.
+    if (FileSize(path) == 0) return false;
+    if (!IsAllowedInputExtension(Lower(PathExtension(path)))) return false;
+    InputFiles.clear();
+    InputFileEntry& entry = InputFiles[path];
+    entry.relativeSubfolder = RelativeSubfolder(path, Job.commandLineInput);
+    entry.added = 1;
+    return true;
+}
+
+std::string RelativeSubfolder(const std::string& file, const std::string& base) {
+    if (file.empty() || base.empty()) return "";
+    std::string folder = file.substr(0, file.rfind('/') + 1);
+    if (folder.find(base) == std::string::npos) return "";
+    for (auto at = folder.find(base); at != std::string::npos; at = folder.find(base, at))
+        folder.erase(at, base.size());
+    return folder;
+}
