@@ -158,6 +158,10 @@ extern const char* const MakerNotice;
 // (0 on the command line, 1 in window mode).
 void ResetSettings(bool forCommandLine);
 
+// The primary desktop's size, for the centred default position of the main window. Until window
+// mode tells it (or for a size of 0), the default position is 100, 100.
+void SetDesktopSizeForDefaults(int width, int height);
+
 // Six hexadecimal digits to a colour; any text that is not six characters long is black.
 Rgb HexToColor(const std::string& text);
 // A colour to six upper-case hexadecimal digits.
