@@ -1,3 +1,12 @@
-// Placeholder: hands the bitmap on unchanged until this step is written.
+// MakeGreyscale: replaces the picture by an 8-bit greyscale copy when the greyscale switch is on.
 #include "engine/steps.h"
-Bitmap MakeGreyscale(Bitmap bitmap) { return bitmap; }
+#include "settings/settings.h"
+
+Bitmap MakeGreyscale(Bitmap bitmap) {
+    if (!bitmap || Settings.adjustment.doImageGreyscale == 0) return bitmap;
+    if (BitmapDepth(bitmap) > 32) {
+        bitmap = ConvertBitmap(std::move(bitmap), FreeImage_ConvertTo24Bits);
+        if (!bitmap) return nullptr;
+    }
+    return ConvertBitmap(std::move(bitmap), FreeImage_ConvertToGreyscale);
+}
