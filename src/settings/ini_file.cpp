@@ -137,7 +137,11 @@ void IniWriter::BeginGroup(std::string_view name) {
 void IniWriter::Write(std::string_view key, std::string_view value) {
     text_ += key;
     text_ += " = ";
-    text_ += value;
+    // A line break inside a value would end the line early and turn the rest into a key of
+    // its own, so values are written without carriage returns and line feeds.
+    for (char c : value) {
+        if (c != '\r' && c != '\n') text_ += c;
+    }
     text_ += "\r\n";
 }
 

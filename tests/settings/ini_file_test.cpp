@@ -104,6 +104,17 @@ TEST(IniWriter, WritesTheExactLayout) {
               "[File]\r\nRecent Out Folders = /a/\t/b/\r\n; \r\n");
 }
 
+TEST(IniWriter, LineBreaksInAValueCannotStartANewLine) {
+    IniWriter writer;
+    writer.BeginGroup("G");
+    writer.Write("Text", "one\r\n[Other]\nInjected = 1");
+    writer.EndGroup();
+    IniDocument document = ParseIni(writer.Text());
+    ASSERT_EQ(document.groups.size(), 1u);
+    ASSERT_EQ(document.groups[0].entries.size(), 1u);
+    EXPECT_EQ(ValueOf(document, "G", "Text"), "one[Other]Injected = 1");
+}
+
 TEST(IniWriter, SaveReplacesTheFileAndWrittenTextReadsBack) {
     TempDir dir;
     const std::string path = dir / "config.ini";
