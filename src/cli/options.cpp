@@ -173,8 +173,9 @@ const AdvancedOption* FindAdvancedOption(const std::string& upperName, OptionSou
 void ApplyAdvancedOption(const AdvancedOption& option, const std::string& value, OptionSource source) {
     const bool fromProfile = source == OptionSource::Profile;
     const std::string given = fromProfile ? TrimBlanks(value) : value;
-    const std::int32_t code = option.form == OptionForm::Keyword ? KeywordToCode(option.table, TrimBlanks(given)) : 0;
-    const std::int32_t number = option.form == OptionForm::Number ? ReadNumber(given) : code;
+    // Whole-number fields take either a keyword's code or a number.
+    const std::int32_t whole = option.form == OptionForm::Keyword ? KeywordToCode(option.table, TrimBlanks(given))
+                                                                   : ReadNumber(given);
     std::visit(
         [&](auto field) {
             using Field = std::remove_pointer_t<decltype(field)>;
@@ -186,7 +187,7 @@ void ApplyAdvancedOption(const AdvancedOption& option, const std::string& value,
             } else if constexpr (std::is_same_v<Field, float>) {
                 *field = ReadDecimal(given);
             } else {
-                *field = static_cast<Field>(number);
+                *field = static_cast<Field>(whole);
             }
         },
         option.target);
