@@ -9,6 +9,7 @@
 
 #include "app/platform.h"
 #include "cli/keywords.h"
+#include "engine/drawing.h"
 #include "engine/format_tables.h"
 #include "engine/input_files.h"
 #include "engine/job.h"
@@ -160,6 +161,11 @@ int RunConsoleConversion(bool quiet) {
         Debug("Frame top color: " + f.solidTopColor);
         Debug("Frame bottom color: " + f.solidBottomColor);
         Debug("Frame opacity: " + Num(f.solidOpacity));
+    }
+    // Frames and watermarks are drawn by the Qt module; without it nothing can be converted.
+    if (f.doFrame != 0 || s.watermark.doWatermark != 0) {
+        std::string why;
+        if (!DrawingAvailable(why)) return Fail("Drawing module not available: " + why);
     }
 
     // Watermark.
