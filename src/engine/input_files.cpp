@@ -32,6 +32,8 @@ bool AddInputFile(const std::string& path) {
     InputFileEntry& entry = InputFiles[path];
     entry.relativeSubfolder = RelativeSubfolder(path, Job.commandLineInput);
     entry.added = 1;
+    // Window mode also shows the file in its input box and may pick the output folder from it;
+    // that belongs to the window module and is not done here.
     return true;
 }
 
