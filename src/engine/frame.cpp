@@ -45,10 +45,10 @@ Bitmap DrawFrame(Bitmap bitmap, int, int) {
     LumadexFrameBands bands{};
     bands.width = static_cast<int>(BitmapWidth(bitmap));
     bands.height = static_cast<int>(BitmapHeight(bitmap));
-    bands.left = frame.solidLeft;
-    bands.right = frame.solidRight;
-    bands.top = frame.solidTop;
-    bands.bottom = frame.solidBottom;
+    bands.left = ClampDistance(frame.solidLeft);
+    bands.right = ClampDistance(frame.solidRight);
+    bands.top = ClampDistance(frame.solidTop);
+    bands.bottom = ClampDistance(frame.solidBottom);
     bands.leftColor = PackRgba(HexToRGBA(frame.solidLeftColor, 255));
     bands.rightColor = PackRgba(HexToRGBA(frame.solidRightColor, 255));
     bands.topColor = PackRgba(HexToRGBA(frame.solidTopColor, 255));

@@ -20,8 +20,8 @@ Bitmap MakeTextStamp(const LumadexModule& module) {
     const bool antialiased = wm.textAntialiasing == 1;
     LumadexTextStamp stamp{};
     stamp.text = text.c_str();
-    stamp.leading = wm.fontLeading;
-    stamp.padding = wm.textPadding;
+    stamp.leading = ClampDistance(wm.fontLeading);
+    stamp.padding = ClampDistance(wm.textPadding);
     stamp.alignment = wm.textAlignment;
     stamp.antialiasing = antialiased ? 1 : 0;
     stamp.textColor = PackRgba(HexToRGBA(wm.fontColor, antialiased ? 255 : wm.textOpacity));
@@ -82,16 +82,16 @@ Bitmap DrawWatermark(Bitmap bitmap, int, int) {
     int areaX = 0, areaY = 0, areaWidth = width, areaHeight = height;
     const auto& frame = Settings.frame;
     if (frame.doFrame != 0 && (text ? wm.textBoundary : wm.imageBoundary) == 1) {
-        areaX = frame.solidLeft;
-        areaY = frame.solidTop;
-        areaWidth = width - frame.solidLeft - frame.solidRight;
-        areaHeight = height - frame.solidTop - frame.solidBottom;
+        areaX = ClampDistance(frame.solidLeft);
+        areaY = ClampDistance(frame.solidTop);
+        areaWidth = width - areaX - ClampDistance(frame.solidRight);
+        areaHeight = height - areaY - ClampDistance(frame.solidBottom);
     }
 
     // Cut the stamp to what fits beside its offsets, keeping its top-left part. When nothing of
     // it fits, the picture goes on without a stamp.
-    const int ox = text ? wm.textXOffset : wm.imageXOffset;
-    const int oy = text ? wm.textYOffset : wm.imageYOffset;
+    const int ox = ClampDistance(text ? wm.textXOffset : wm.imageXOffset);
+    const int oy = ClampDistance(text ? wm.textYOffset : wm.imageYOffset);
     int stampWidth = static_cast<int>(BitmapWidth(stamp)), stampHeight = static_cast<int>(BitmapHeight(stamp));
     const int fitWidth = stampWidth + ox > areaWidth ? areaWidth - ox : stampWidth;
     const int fitHeight = stampHeight + oy > areaHeight ? areaHeight - oy : stampHeight;

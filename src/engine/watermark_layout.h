@@ -3,6 +3,7 @@
 // with no dependencies, shared by the engine and the drawing module.
 #pragma once
 
+#include <climits>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -59,7 +60,10 @@ inline TextBlock MeasureTextBlock(const std::vector<TextSize>& lines, int leadin
     }
     block.width = width;
     block.pitch = lineHeight + leading;
-    block.height = lineHeight + static_cast<int>(lines.size() - 1) * block.pitch;
+    // Held in 64 bits and kept within int: a huge leading gives a block too tall to draw, never
+    // a wrapped-around one.
+    const long long height = lineHeight + static_cast<long long>(lines.size() - 1) * block.pitch;
+    block.height = height > INT_MAX ? INT_MAX : height < INT_MIN ? INT_MIN : static_cast<int>(height);
     return block;
 }
 

@@ -35,8 +35,10 @@ Layout MeasureLayout(const LumadexTextStamp& stamp, const QFont& font, bool anti
     }
     const TextBlock block = MeasureTextBlock(sizes, stamp.leading);
     layout.padding = stamp.padding;
-    layout.width = block.width + 2 * stamp.padding;
-    layout.height = block.height + 2 * stamp.padding;
+    const long long width = block.width + 2LL * stamp.padding, height = block.height + 2LL * stamp.padding;
+    if (width <= 0 || height <= 0 || width * height > MaxStampPixels) return layout;  // nothing to draw
+    layout.width = static_cast<int>(width);
+    layout.height = static_cast<int>(height);
     layout.pitch = block.pitch;
     for (size_t k = 0; k < layout.lines.size(); ++k) {
         if (layout.lines.size() == 1) {
@@ -69,9 +71,7 @@ int DrawTextStamp(const LumadexTextStamp* stamp, LumadexCanvas* out) {
     QFont font(*loaded);
     font.setStyleStrategy(antialiased ? QFont::PreferAntialias : QFont::NoAntialias);
     const Layout layout = MeasureLayout(*stamp, font, antialiased);
-    if (layout.width <= 0 || layout.height <= 0 ||
-        static_cast<long long>(layout.width) * layout.height > MaxStampPixels)
-        return 0;
+    if (layout.width <= 0 || layout.height <= 0) return 0;
 
     if (!antialiased) {
         // The glyphs are drawn as a mask, then written into the box with the text colour and

@@ -3,6 +3,7 @@
 // placed, cut, turned and skipped on real pictures.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -315,6 +316,24 @@ TEST_F(WatermarkTest, PicturePositions) {
     }
 }
 
+TEST_F(WatermarkTest, PngAndJpegPicturesAreRead) {
+    testing_support::TempDir dir;
+    const struct {
+        FREE_IMAGE_FORMAT format;
+        const char* name;
+        unsigned depth;
+    } cases[] = {{FIF_PNG, "mark.png", 32}, {FIF_PNG, "mark8.png", 24}, {FIF_JPEG, "mark.jpg", 24}};
+    for (const auto& c : cases) {
+        Bitmap picture = MakeBitmap(16, 12, c.depth, {0, 255, 0, 255});
+        const std::string path = dir / c.name;
+        ASSERT_TRUE(FreeImage_Save(c.format, picture.get(), path.c_str(), c.format == FIF_JPEG ? 100 : 0));
+        UsePicture(path, 0);
+        Bitmap out = DrawWatermark(MakeBitmap(60, 40, 24, {40, 40, 40}), 60, 40);
+        const Box box = FindBox(out.get(), [](const Colour& p) { return Near(p, 0, 255, 0, 12); });
+        EXPECT_EQ(box, (Box{10, 10, 25, 21})) << c.name;
+    }
+}
+
 TEST_F(WatermarkTest, PictureGreyAndOpacity) {
     testing_support::TempDir dir;
     const std::string png = WritePng(dir, 8, 6, {255, 0, 0, 255});
@@ -386,6 +405,34 @@ TEST_F(WatermarkTest, NoRoomSkipsTheStampButKeepsThePicture) {
         EXPECT_EQ(BitmapDepth(out), 24u);
         EXPECT_EQ(BitmapWidth(out), 100u);
         EXPECT_EQ(GreenBox(out.get()), Box{}) << c.ox << "/" << c.oy;
+    }
+}
+
+// Extreme numbers from the command line never crash or wrap around; the picture always comes
+// back at its size.
+TEST_F(WatermarkTest, ExtremeValuesAreSafe) {
+    constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+    const struct {
+        int padding, leading, ox, oy, frame;
+    } cases[] = {
+        {kMax, 0, 10, 10, 0}, {0, kMax, 10, 10, 0}, {0, kMin, 10, 10, 0}, {kMin, 0, 10, 10, 0},
+        {0, 0, kMin, kMin, 0}, {0, 0, kMax, kMax, 0}, {0, 0, 10, 10, kMax}, {0, 0, 10, 10, kMin},
+    };
+    for (const auto& c : cases) {
+        UseTextWithOpaqueBox("line%eol%line%eol%line", 0);
+        auto& wm = Settings.watermark;
+        wm.textPadding = c.padding;
+        wm.fontLeading = c.leading;
+        wm.textXOffset = c.ox;
+        wm.textYOffset = c.oy;
+        wm.textBoundary = 1;
+        auto& f = Settings.frame;
+        f.doFrame = c.frame != 0 ? 1 : 0;
+        f.solidLeft = f.solidRight = f.solidTop = f.solidBottom = c.frame;
+        Bitmap out = DrawWatermark(DrawFrame(MakeBitmap(120, 80, 24, {40, 40, 40}), 120, 80), 120, 80);
+        ASSERT_TRUE(out);
+        EXPECT_EQ(BitmapWidth(out), 120u);
+        EXPECT_EQ(BitmapHeight(out), 80u);
     }
 }
 
