@@ -142,7 +142,8 @@ int RunConsoleConversion(bool quiet) {
         Debug("Contrast: " + Num(a.imageContrast));
         if (a.imageContrast < -100 || a.imageContrast > 100) return Fail("Invalid contrast value");
         Debug("Gamma: " + TwoDecimals(a.imageGamma));
-        if (a.imageGamma < 0.01f || a.imageGamma > 9.99f) return Fail("Invalid gamma value");
+        // Written as "not inside" so that a NaN gamma is refused too.
+        if (!(a.imageGamma >= 0.01f && a.imageGamma <= 9.99f)) return Fail("Invalid gamma value");
         Debug("Invert: " + Num(a.imageInvert));
     }
     Debug("Greyscale: " + Num(a.doImageGreyscale));
