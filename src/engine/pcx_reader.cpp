@@ -67,11 +67,6 @@ std::size_t DecodeLine(PixelStream& s, std::vector<std::uint8_t>& line) {
     return filled;
 }
 
-bool HasVgaPalette(const std::uint8_t* data, std::size_t size) {
-    return size >= kPcxHeaderSize + 1 + kVgaPaletteSize &&
-           data[size - kVgaPaletteSize - 1] == kVgaPaletteMarker;
-}
-
 bool HeaderPaletteIsEmpty(const PcxHeader& h) {
     return std::all_of(std::begin(h.palette), std::end(h.palette), [](std::uint8_t v) { return v == 0; });
 }
@@ -109,7 +104,7 @@ std::vector<Rgb> MakePalette(const PcxHeader& h, const std::uint8_t* data, std::
             colours[i] = own ? Rgb{h.palette[3 * i], h.palette[3 * i + 1], h.palette[3 * i + 2]} : kEgaPalette[i];
         return colours;
     }
-    if (HasVgaPalette(data, size)) {
+    if (PcxHasVgaPalette(data, size)) {
         const std::uint8_t* p = data + size - kVgaPaletteSize;
         for (std::size_t i = 0; i < 256; ++i) colours[i] = {p[3 * i], p[3 * i + 1], p[3 * i + 2]};
     } else {
@@ -211,6 +206,34 @@ Bitmap DecodeTrueColour(const PcxHeader& h, PixelStream& stream) {
 
 }  // namespace
 
+bool PcxHasVgaPalette(const std::uint8_t* data, std::size_t size) {
+    return size >= kPcxHeaderSize + 1 + kVgaPaletteSize && data[size - kVgaPaletteSize - 1] == kVgaPaletteMarker;
+}
+
+bool PcxDataIsRegular(const std::uint8_t* data, std::size_t size, const PcxHeader& h) {
+    if (size < kPcxHeaderSize) return false;
+    const std::uint64_t lineBytes = PcxLineBytes(h);
+    const std::uint8_t* next = data + kPcxHeaderSize;
+    const std::uint8_t* const end = data + size;
+    if (h.encoding == 0) return static_cast<std::uint64_t>(end - next) >= lineBytes * h.height;
+    for (std::uint32_t y = 0; y < h.height; ++y) {
+        std::uint64_t filled = 0;
+        while (filled < lineBytes) {
+            if (next == end) return false;
+            const std::uint8_t byte = *next++;
+            if ((byte & 0xC0) != 0xC0) {
+                ++filled;
+                continue;
+            }
+            if (next == end) return false;
+            ++next;
+            filled += byte & 0x3Fu;
+        }
+        if (filled > lineBytes) return false;
+    }
+    return true;
+}
+
 bool PcxReaderHandles(const PcxHeader& h) {
     switch (h.bitsPerPixel) {
         case 1: return h.planes >= 1 && h.planes <= 4;         // 2, 4, 8 or 16 colours
@@ -229,7 +252,7 @@ Bitmap ReadPcx(const std::uint8_t* data, std::size_t size) {
     if (!trueColour) {
         colours = MakePalette(h, data, size);
         // The palette at the end is not pixel data, even for a file whose pixels fall short.
-        if (colours.size() == 256 && HasVgaPalette(data, size)) dataEnd = size - kVgaPaletteSize - 1;
+        if (colours.size() == 256 && PcxHasVgaPalette(data, size)) dataEnd = size - kVgaPaletteSize - 1;
     }
     PixelStream stream{data + kPcxHeaderSize, data + dataEnd, h.encoding != 0};
     return trueColour ? DecodeTrueColour(h, stream) : DecodeIndexed(h, stream, colours);

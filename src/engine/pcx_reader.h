@@ -13,5 +13,13 @@
 // picture whose missing part is black.
 Bitmap ReadPcx(const std::uint8_t* data, std::size_t size);
 
+// Whether the pixel data holds every byte the header declares (a whole scan line of every plane
+// for every line) and no run reaches past the end of a scan line. Walks the run-length codes
+// without decoding them into pixels.
+bool PcxDataIsRegular(const std::uint8_t* data, std::size_t size, const PcxHeader& header);
+
+// Whether the file ends in the 256-colour palette: a 0x0C marker and 768 bytes.
+bool PcxHasVgaPalette(const std::uint8_t* data, std::size_t size);
+
 // Whether ReadPcx can decode files of this depth (bits per pixel and planes of the header).
 bool PcxReaderHandles(const PcxHeader& header);
