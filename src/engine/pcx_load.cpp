@@ -2,8 +2,10 @@
 // kinds it reads correctly, then the program's own reader for everything else.
 #include "engine/pcx_load.h"
 
-#include <cstdio>
-#include <vector>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "engine/pcx_header.h"
 #include "engine/pcx_reader.h"
@@ -26,7 +28,59 @@ bool FreeImageReadsKind(const PcxHeader& h, const std::uint8_t* data, std::size_
     return kind && size <= 0xFFFFFFFFu && PcxDataIsRegular(data, size, h);
 }
 
-Bitmap LoadChecked(const PcxHeader& header, const std::uint8_t* data, std::size_t size, std::string& reader) {
+Bitmap ReadOwn(const std::uint8_t* data, std::size_t size, std::string& reader) {
+    Bitmap bitmap = ReadPcx(data, size);
+    if (bitmap) reader = "fallback";
+    return bitmap;
+}
+
+// A file mapped into memory for as long as it is read, so that checking its pixel data costs no
+// copy of the whole file.
+struct MappedFile {
+    explicit MappedFile(const std::string& path) {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return;
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+            void* mapped = ::mmap(nullptr, static_cast<std::size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+            if (mapped != MAP_FAILED) {
+                data = static_cast<const std::uint8_t*>(mapped);
+                size = static_cast<std::size_t>(info.st_size);
+            }
+        }
+        ::close(fd);
+    }
+    ~MappedFile() {
+        if (data) ::munmap(const_cast<std::uint8_t*>(data), size);
+    }
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+    const std::uint8_t* data = nullptr;
+    std::size_t size = 0;
+};
+
+}  // namespace
+
+// FreeImage reads from the path itself: its file reading is faster than its memory streams.
+Bitmap LoadPcxFile(const std::string& path, std::string& reader) {
+    reader.clear();
+    const MappedFile file(path);
+    PcxHeader header;
+    if (!ReadPcxHeader(file.data, file.size, header) || !IsPcxLoadable(header, file.size)) return nullptr;
+    if (FreeImageReadsKind(header, file.data, file.size)) {
+        Bitmap bitmap(FreeImage_Load(FIF_PCX, path.c_str(), 0));
+        if (bitmap) {
+            reader = "FreeImage";
+            return bitmap;
+        }
+    }
+    return ReadOwn(file.data, file.size, reader);
+}
+
+Bitmap LoadPcxMemory(const std::uint8_t* data, std::size_t size, std::string& reader) {
+    reader.clear();
+    PcxHeader header;
+    if (!ReadPcxHeader(data, size, header) || !IsPcxLoadable(header, size)) return nullptr;
     if (FreeImageReadsKind(header, data, size)) {
         FIMEMORY* memory = FreeImage_OpenMemory(const_cast<BYTE*>(data), static_cast<DWORD>(size));
         Bitmap bitmap(FreeImage_LoadFromMemory(FIF_PCX, memory, 0));
@@ -36,37 +90,5 @@ Bitmap LoadChecked(const PcxHeader& header, const std::uint8_t* data, std::size_
             return bitmap;
         }
     }
-    Bitmap bitmap = ReadPcx(data, size);
-    if (bitmap) reader = "fallback";
-    return bitmap;
-}
-
-}  // namespace
-
-Bitmap LoadPcxFile(const std::string& path, std::string& reader) {
-    reader.clear();
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return nullptr;
-    // The header and the size first, so that a refused file is never read whole.
-    std::uint8_t head[kPcxHeaderSize];
-    PcxHeader header;
-    long size = -1;
-    bool sound = std::fread(head, 1, sizeof head, file) == sizeof head && std::fseek(file, 0, SEEK_END) == 0 &&
-                 (size = std::ftell(file)) >= 0 && ReadPcxHeader(head, sizeof head, header) &&
-                 IsPcxLoadable(header, static_cast<std::uint64_t>(size));
-    std::vector<std::uint8_t> bytes;
-    if (sound) {
-        bytes.resize(static_cast<std::size_t>(size));
-        sound = std::fseek(file, 0, SEEK_SET) == 0 && std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    }
-    std::fclose(file);
-    if (!sound) return nullptr;
-    return LoadChecked(header, bytes.data(), bytes.size(), reader);
-}
-
-Bitmap LoadPcxMemory(const std::uint8_t* data, std::size_t size, std::string& reader) {
-    reader.clear();
-    PcxHeader header;
-    if (!ReadPcxHeader(data, size, header) || !IsPcxLoadable(header, size)) return nullptr;
-    return LoadChecked(header, data, size, reader);
+    return ReadOwn(data, size, reader);
 }

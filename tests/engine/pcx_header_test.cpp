@@ -109,3 +109,17 @@ TEST(PcxHeaderGuard, SizeBombEndsAtOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PcxHeaderGuard, FilesThatAreNotThereOrEmpty) {
+    testing_support::TempDir dir;
+    testing_support::WriteFile(dir / "empty.pcx", std::string());
+    for (const std::string& path : {dir / "missing.pcx", dir.path(), dir / "empty.pcx"}) {
+        std::string reader = "stale";
+        EXPECT_FALSE(LoadPcxFile(path, reader)) << path;
+        EXPECT_EQ(reader, "") << path;
+    }
+}
+
+}  // namespace
