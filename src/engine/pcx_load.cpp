@@ -62,18 +62,22 @@ struct MappedFile {
 }  // namespace
 
 // FreeImage reads from the path itself: its file reading is faster than its memory streams.
+// The mapping used for the checks is released before FreeImage decodes, so that the file's
+// pages and the decoded picture never count against memory at the same time.
 Bitmap LoadPcxFile(const std::string& path, std::string& reader) {
     reader.clear();
-    const MappedFile file(path);
-    PcxHeader header;
-    if (!ReadPcxHeader(file.data, file.size, header) || !IsPcxLoadable(header, file.size)) return nullptr;
-    if (FreeImageReadsKind(header, file.data, file.size)) {
-        Bitmap bitmap(FreeImage_Load(FIF_PCX, path.c_str(), 0));
-        if (bitmap) {
-            reader = "FreeImage";
-            return bitmap;
-        }
+    {
+        const MappedFile file(path);
+        PcxHeader header;
+        if (!ReadPcxHeader(file.data, file.size, header) || !IsPcxLoadable(header, file.size)) return nullptr;
+        if (!FreeImageReadsKind(header, file.data, file.size)) return ReadOwn(file.data, file.size, reader);
     }
+    if (Bitmap bitmap{FreeImage_Load(FIF_PCX, path.c_str(), 0)}) {
+        reader = "FreeImage";
+        return bitmap;
+    }
+    // FreeImage refused a kind it usually reads; the own reader checks the file again itself.
+    const MappedFile file(path);
     return ReadOwn(file.data, file.size, reader);
 }
 
