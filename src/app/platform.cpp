@@ -1,5 +1,6 @@
 // Linux services behind platform.h.
 #include "app/platform.h"
+#include "app/text.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -21,13 +22,6 @@ int GuardFd = -1;
 std::string WithSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/') folder += '/';
     return folder;
-}
-
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return "";
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
 }
 
 // Offset of local time from UTC at the given moment, in seconds.
@@ -88,8 +82,8 @@ std::string ProgramFolder() {
 }
 
 std::string ApplicationDataFolder() {
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) return WithSlash(Trim(config));
-    if (const char* home = std::getenv("HOME"); home && *home) return WithSlash(Trim(home)) + ".config/";
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config) return WithSlash(TrimChars(config));
+    if (const char* home = std::getenv("HOME"); home && *home) return WithSlash(TrimChars(home)) + ".config/";
     return "";
 }
 

@@ -1,6 +1,7 @@
 // The command-line front end: first-parameter commands (help, version, uninstall, screenshots),
 // the option loop, errors, the banner and the console conversion.
 #include "cli/command_line.h"
+#include "app/text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,13 +21,6 @@
 std::vector<std::string> ProgramParameters;
 
 namespace {
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return "";
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 // The executable's own file name without folder and extension.
 std::string ExecutableName() {
     std::error_code error;
@@ -95,17 +89,15 @@ std::string ConsoleNotice() {
 
 std::string OptionName(std::size_t i) {
     if (i >= ProgramParameters.size()) return "";
-    const std::string text = TrimBlanks(ProgramParameters[i]);
+    const std::string text = TrimChars(ProgramParameters[i], " ");
     if (text.empty() || text[0] != '-') return "";
     std::string name = text.rfind("--", 0) == 0 ? text.substr(0, text.find('=')) : text;
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return name;
+    return AsciiUpper(name);
 }
 
 std::string OptionValue(std::size_t i) {
     if (i >= ProgramParameters.size()) return "";
-    const std::string text = TrimBlanks(ProgramParameters[i]);
+    const std::string text = TrimChars(ProgramParameters[i], " ");
     const auto equals = text.find('=');
     if (text.rfind("--", 0) == 0 && equals != std::string::npos) return text.substr(equals + 1);
     return text;

@@ -1,6 +1,7 @@
 // The keyword tables that turn option words into enumeration codes, and codes back into the
 // lower-case words of the debug listing.
 #include "cli/keywords.h"
+#include "app/text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -56,9 +57,7 @@ bool ReadsOptions(int table) { return table != KwFrameType && table != KwWaterma
 
 int KeywordToCode(int table, const std::string& text) {
     if (table < 0 || table >= static_cast<int>(Tables().size()) || !ReadsOptions(table)) return 0;
-    std::string upper = text;
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const std::string upper = AsciiUpper(text);
     for (const Keyword& keyword : Tables()[static_cast<std::size_t>(table)])
         if (upper == keyword.word) return keyword.code;
     return 0;
@@ -70,10 +69,7 @@ std::string KeywordForCode(int table, int code) {
     if (table < 0 || table >= static_cast<int>(Tables().size()) || table == KwCompression) return "";
     for (const Keyword& keyword : Tables()[static_cast<std::size_t>(table)]) {
         if (keyword.code != code) continue;
-        std::string lower = keyword.word;
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        return lower;
+        return AsciiLower(keyword.word);
     }
     return "";
 }

@@ -1,5 +1,6 @@
 // The table of advanced options and the storing of their values into the settings record.
 #include "cli/options.h"
+#include "app/text.h"
 
 #include <string_view>
 #include <type_traits>
@@ -9,19 +10,7 @@
 #include "settings/settings.h"
 
 namespace {
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return "";
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-std::string StripOuterQuotes(const std::string& text) {
-    const auto first = text.find_first_not_of('"');
-    if (first == std::string::npos) return "";
-    const auto last = text.find_last_not_of('"');
-    return text.substr(first, last - first + 1);
-}
+std::string StripOuterQuotes(const std::string& text) { return TrimChars(text, "\""); }
 
 std::vector<AdvancedOption> BuildTable() {
     using F = OptionForm;
@@ -172,9 +161,9 @@ const AdvancedOption* FindAdvancedOption(const std::string& upperName, OptionSou
 
 void ApplyAdvancedOption(const AdvancedOption& option, const std::string& value, OptionSource source) {
     const bool fromProfile = source == OptionSource::Profile;
-    const std::string given = fromProfile ? TrimBlanks(value) : value;
+    const std::string given = fromProfile ? TrimChars(value) : value;
     // Whole-number fields take either a keyword's code or a number.
-    const std::int32_t whole = option.form == OptionForm::Keyword ? KeywordToCode(option.table, TrimBlanks(given))
+    const std::int32_t whole = option.form == OptionForm::Keyword ? KeywordToCode(option.table, TrimChars(given))
                                                                    : ReadNumber(given);
     std::visit(
         [&](auto field) {

@@ -1,5 +1,6 @@
 // Applies a profile file: every key of its first [CLI] group that names an advanced option.
 #include "cli/profile.h"
+#include "app/text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,9 +18,7 @@ bool ApplyProfile(const std::string& path) {
     const IniGroup* group = FindIniGroup(document, "CLI");
     if (!group) return true;
     for (const IniEntry& entry : group->entries) {
-        std::string name = entry.key;
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        const std::string name = AsciiUpper(entry.key);
         // Core options, --PROFILE and unknown keys are not in the profile's view of the table.
         if (const AdvancedOption* option = FindAdvancedOption(name, OptionSource::Profile))
             ApplyAdvancedOption(*option, entry.value, OptionSource::Profile);

@@ -1,5 +1,6 @@
 // Number and decimal readers for option values and profile values.
 #include "cli/value_readers.h"
+#include "app/text.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,18 +8,10 @@
 #include <strings.h>
 
 namespace {
+// The value of a digit in any base up to 16; 99 for any other character, so that it stops a read.
 int DigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return 99;
-}
-
-std::string TrimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return "";
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
+    const int value = HexDigitValue(c);
+    return value < 0 ? 99 : value;
 }
 }  // namespace
 
@@ -47,7 +40,7 @@ std::int32_t ReadNumber(const std::string& text) {
 }
 
 float ReadDecimal(const std::string& text) {
-    const std::string trimmed = TrimBlanks(text);
+    const std::string trimmed = TrimChars(text);
     if (strcasecmp(trimmed.c_str(), "+Infinity") == 0) return std::numeric_limits<float>::infinity();
     if (strcasecmp(trimmed.c_str(), "-Infinity") == 0) return -std::numeric_limits<float>::infinity();
     if (strcasecmp(trimmed.c_str(), "NaN") == 0) return std::numeric_limits<float>::quiet_NaN();

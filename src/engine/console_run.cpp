@@ -1,6 +1,7 @@
 // The console conversion run: checks the input, the output folder and the settings, prints the
 // debug listing, queues the input, runs the worker and prints the outcome.
 #include "engine/console_run.h"
+#include "app/text.h"
 
 #include <unistd.h>
 
@@ -20,12 +21,6 @@
 #include "settings/texts.h"
 
 namespace {
-
-std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
 // The text after the last "." of the file name (the part after the last "/"), or empty.
 std::string NameExtension(const std::string& path) {
@@ -218,7 +213,7 @@ int RunConsoleConversion(bool quiet) {
     // Queue the input; a list file names no picture and queues nothing.
     Say(GetText("General", "Importing"));
     ResetProgress();
-    const std::string extension = Lower(NameExtension(Job.inputPath));
+    const std::string extension = AsciiLower(NameExtension(Job.inputPath));
     std::int32_t queued = 0;
     if (extension != "txt" && extension != "lst") queued = AddInputFile(Job.inputPath) ? 1 : 0;
     Say(FormatText(GetText("Msg", "Import complete"), Num(queued)));

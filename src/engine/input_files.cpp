@@ -1,5 +1,6 @@
 // The input file map: accepting the file the next run converts.
 #include "engine/input_files.h"
+#include "app/text.h"
 
 #include "app/platform.h"
 #include "engine/format_tables.h"
@@ -16,18 +17,12 @@ std::string PathExtension(const std::string& path) {
     if (after.find_first_of(" /") != std::string::npos) return "";
     return after;
 }
-
-std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 }  // namespace
 
 bool AddInputFile(const std::string& path) {
     // A missing path or a folder is not refused here; only a file of exactly 0 bytes.
     if (FileSize(path) == 0) return false;
-    if (!IsAllowedInputExtension(Lower(PathExtension(path)))) return false;
+    if (!IsAllowedInputExtension(AsciiLower(PathExtension(path)))) return false;
     InputFiles.clear();
     InputFileEntry& entry = InputFiles[path];
     entry.relativeSubfolder = RelativeSubfolder(path, Job.commandLineInput);

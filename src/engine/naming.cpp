@@ -1,5 +1,6 @@
 // Output file naming: token values, mask expansion and the output path.
 #include "engine/naming.h"
+#include "app/text.h"
 
 #include <ctime>
 
@@ -8,22 +9,10 @@
 
 namespace {
 
-std::string Lower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 // First character upper-cased, the rest lower-cased.
 std::string Title(const std::string& text) {
-    std::string result = Lower(text);
-    if (!result.empty()) result = Upper(result.substr(0, 1)) + result.substr(1);
+    std::string result = AsciiLower(text);
+    if (!result.empty()) result = AsciiUpper(result.substr(0, 1)) + result.substr(1);
     return result;
 }
 
@@ -49,11 +38,11 @@ std::tm LocalClock() {
 
 std::string TokenValue(const std::string& token) {
     if (token == "%filename%") return InputBaseName();
-    if (token == "%filename[u]%") return Upper(InputBaseName());
-    if (token == "%filename[l]%") return Lower(InputBaseName());
+    if (token == "%filename[u]%") return AsciiUpper(InputBaseName());
+    if (token == "%filename[l]%") return AsciiLower(InputBaseName());
     if (token == "%filename[t]%") return Title(InputBaseName());
     if (token == "%ext%") return Job.outputExtension;
-    if (token == "%ext[u]%") return Upper(Job.outputExtension);
+    if (token == "%ext[u]%") return AsciiUpper(Job.outputExtension);
     if (token == "%ext[t]%") return Title(Job.outputExtension);
     if (token == "%yyyy%") return std::to_string(LocalClock().tm_year + 1900);
     if (token == "%mm%") return TwoDigits(LocalClock().tm_mon + 1);
@@ -81,8 +70,8 @@ std::string ExpandToken(const std::string& text, const std::string& token) {
     if (token.empty()) return text;
     // ASCII lower-casing keeps every byte in place, so positions in the folded copy are
     // positions in the text.
-    const std::string folded = Lower(text);
-    const std::string wanted = Lower(token);
+    const std::string folded = AsciiLower(text);
+    const std::string wanted = AsciiLower(token);
     std::size_t at = folded.find(wanted);
     if (at == std::string::npos) return text;
     const std::string value = TokenValue(wanted);
@@ -98,7 +87,7 @@ std::string ExpandToken(const std::string& text, const std::string& token) {
 }
 
 std::string ExpandMask(const std::string& mask) {
-    std::string name = Lower(mask);
+    std::string name = AsciiLower(mask);
     if (name.empty()) name = DefaultFilenameMask;
     // Values inserted by one token are searched by the tokens after it.
     for (const char* token : NamingTokens)

@@ -1,5 +1,6 @@
 // Colours with alpha for the frame and the watermark, and the expansion of the watermark text.
 #include "engine/watermark_text.h"
+#include "app/text.h"
 
 #include <algorithm>
 
@@ -19,9 +20,7 @@ std::uint32_t PackRgba(Rgba colour) {
 std::string ExpandWatermarkText() {
     std::string text = Settings.watermark.text;
     if (std::count(text.begin(), text.end(), '%') < 2) return text;
-    std::string folded = text;
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    const std::string folded = AsciiLower(text);
     for (const char* token : NamingTokens)
         if (folded.find(token) != std::string::npos) text = ExpandToken(text, token);
     return text;

@@ -1,5 +1,6 @@
 // The one conversion settings record, its defaults, colour texts and the local "now".
 #include "settings/settings.h"
+#include "app/text.h"
 
 #include <ctime>
 
@@ -29,19 +30,11 @@ std::string FirstOrEmpty(const std::vector<std::string>& list) {
     return list.empty() ? std::string() : list.front();
 }
 
-// The value of one hexadecimal digit, or -1.
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 // Reads a two-character pair up to its first character that is not a hexadecimal digit.
 std::uint8_t HexPair(char first, char second) {
-    int high = HexDigit(first);
+    int high = HexDigitValue(first);
     if (high < 0) return 0;
-    int low = HexDigit(second);
+    int low = HexDigitValue(second);
     if (low < 0) return static_cast<std::uint8_t>(high);
     return static_cast<std::uint8_t>(high * 16 + low);
 }

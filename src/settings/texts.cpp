@@ -2,6 +2,7 @@
 // upper-cased key, with a first-character index per group and a cache of the last group found;
 // lookups by group and key in any letter case, and the %s1%..%s4% substitution.
 #include "settings/texts.h"
+#include "app/text.h"
 
 #include <algorithm>
 #include <array>
@@ -30,14 +31,6 @@ struct TextTable {
 TextTable InterfaceTexts;
 
 // Upper-cases plain ASCII letters only, so UTF-8 bytes pass through unchanged.
-std::string UpperCase(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    return upper;
-}
-
 unsigned char FirstCode(const std::string& key) {
     return key.empty() ? 0 : static_cast<unsigned char>(key.front());
 }
@@ -51,12 +44,12 @@ void LoadTextsFrom(const TextPair* pairs, std::size_t count) {
     table.texts.emplace_back();
 
     for (std::size_t i = 0; i < count; ++i) {
-        const std::string key = UpperCase(pairs[i].key ? pairs[i].key : "");
+        const std::string key = AsciiUpper(pairs[i].key ? pairs[i].key : "");
         const char* text = pairs[i].text ? pairs[i].text : "";
         if (key == "_END_") break;
         if (key == "_GROUP_") {
             TextGroup group;
-            group.name = UpperCase(text);
+            group.name = AsciiUpper(std::string(text));
             group.first = static_cast<int>(table.keys.size());
             group.last = group.first - 1;
             table.groups.push_back(std::move(group));
@@ -96,8 +89,8 @@ void LoadTexts() { LoadTextsFrom(BuiltinTexts, BuiltinTextCount); }
 std::string GetText(const std::string& group, const std::string& key) {
     TextTable& table = InterfaceTexts;
     if (table.groups.empty()) return kNoString;
-    const std::string wantedGroup = UpperCase(group);
-    const std::string wantedKey = UpperCase(key);
+    const std::string wantedGroup = AsciiUpper(group);
+    const std::string wantedKey = AsciiUpper(key);
 
     if (table.currentGroup == 0 ||
         table.groups[static_cast<std::size_t>(table.currentGroup)].name != wantedGroup) {
@@ -136,7 +129,7 @@ std::string FormatText(const std::string& text, const std::string& s1, const std
         std::size_t at = 0;
         while (at + placeholder.size() <= result.size()) {
             std::string_view window(result.data() + at, placeholder.size());
-            if (UpperCase(window) == placeholder) {
+            if (AsciiUpper(std::string(window)) == placeholder) {
                 result.replace(at, placeholder.size(), argument);
                 at += argument.size();
             } else {
