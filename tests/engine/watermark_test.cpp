@@ -390,6 +390,22 @@ TEST_F(WatermarkTest, RotationTurnsTheStamp) {
     }
 }
 
+// A text block turned by 90 degrees stands upright and is still placed by its turned size.
+TEST_F(WatermarkTest, RotationTurnsTheTextBlock) {
+    UseTextWithOpaqueBox("Sample 123");
+    Bitmap flat = DrawWatermark(MakeBitmap(300, 200, 24, {40, 40, 40}), 300, 200);
+    const Box lying = RedBox(flat.get());
+    ASSERT_GT(lying.right - lying.left, lying.bottom - lying.top);
+
+    Settings.watermark.textRotation = 90;
+    Bitmap turned = DrawWatermark(MakeBitmap(300, 200, 24, {40, 40, 40}), 300, 200);
+    const Box standing = RedBox(turned.get());
+    EXPECT_EQ(standing.right - standing.left, lying.bottom - lying.top);
+    EXPECT_EQ(standing.bottom - standing.top, lying.right - lying.left);
+    EXPECT_EQ(standing.right, 289);
+    EXPECT_EQ(standing.bottom, 189);
+}
+
 // Offsets that leave no room, or push the stamp out of the picture, skip the stamp; the picture
 // itself always comes back, in 24 bits.
 TEST_F(WatermarkTest, NoRoomSkipsTheStampButKeepsThePicture) {
