@@ -11,3 +11,10 @@ std::string AsciiUpper(std::string text);
 std::string TrimChars(std::string_view text, std::string_view chars = " \t");
 // The value of a hexadecimal digit (either case), or -1.
 int HexDigitValue(char c);
+
+// Case mapping of UTF-8 text by Unicode's simple case rules (é and É, ü and Ü), for names a user
+// reads; bytes that are not valid UTF-8 pass through unchanged.
+std::string TextUpper(const std::string& text);
+std::string TextLower(const std::string& text);
+// The first character upper-cased, all others lower-cased.
+std::string TextTitle(const std::string& text);

@@ -9,13 +9,6 @@
 
 namespace {
 
-// First character upper-cased, the rest lower-cased.
-std::string Title(const std::string& text) {
-    std::string result = AsciiLower(text);
-    if (!result.empty()) result = AsciiUpper(result.substr(0, 1)) + result.substr(1);
-    return result;
-}
-
 // The input's file name without folder and without its last extension.
 std::string InputBaseName() {
     std::string name = Job.inputPath.substr(Job.inputPath.rfind('/') + 1);
@@ -38,12 +31,12 @@ std::tm LocalClock() {
 
 std::string TokenValue(const std::string& token) {
     if (token == "%filename%") return InputBaseName();
-    if (token == "%filename[u]%") return AsciiUpper(InputBaseName());
-    if (token == "%filename[l]%") return AsciiLower(InputBaseName());
-    if (token == "%filename[t]%") return Title(InputBaseName());
+    if (token == "%filename[u]%") return TextUpper(InputBaseName());
+    if (token == "%filename[l]%") return TextLower(InputBaseName());
+    if (token == "%filename[t]%") return TextTitle(InputBaseName());
     if (token == "%ext%") return Job.outputExtension;
-    if (token == "%ext[u]%") return AsciiUpper(Job.outputExtension);
-    if (token == "%ext[t]%") return Title(Job.outputExtension);
+    if (token == "%ext[u]%") return TextUpper(Job.outputExtension);
+    if (token == "%ext[t]%") return TextTitle(Job.outputExtension);
     if (token == "%yyyy%") return std::to_string(LocalClock().tm_year + 1900);
     if (token == "%mm%") return TwoDigits(LocalClock().tm_mon + 1);
     if (token == "%dd%") return TwoDigits(LocalClock().tm_mday);
@@ -87,7 +80,7 @@ std::string ExpandToken(const std::string& text, const std::string& token) {
 }
 
 std::string ExpandMask(const std::string& mask) {
-    std::string name = AsciiLower(mask);
+    std::string name = TextLower(mask);
     if (name.empty()) name = DefaultFilenameMask;
     // Values inserted by one token are searched by the tokens after it.
     for (const char* token : NamingTokens)

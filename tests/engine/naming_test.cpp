@@ -46,6 +46,10 @@ TEST(ExpandMask, GivesTheDocumentedNames) {
         {"/in/Photo.pcx", "%n%%n%.%ext%%ext%", "0000100001.jpgjpg"},
         {"/in/Photo.pcx", "%unknown%.%ext%", "%unknown%.jpg"},
         {"/in/Photo.pcx", "%FileName", "%filename"},
+        // Letters beyond ASCII change case too; the mask's own text is lower-cased the same way.
+        {"/in/Café Über.pcx", "%filename[u]%", "CAFÉ ÜBER"},
+        {"/in/ÉTÉ.pcx", "%filename[l]%_%filename[t]%", "été_Été"},
+        {"/in/Photo.pcx", "ÄRGER %filename%", "ärger Photo"},
     };
     for (const MaskCase& c : cases) {
         NamingJob job(c.input);
