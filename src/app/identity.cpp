@@ -8,7 +8,7 @@ std::string MakeVersionText(int version) {
         text += digits[i];
         if (i < 2 && i + 1 < digits.size()) text += '.';
     }
-    if (!text.empty() && text.back() == '0') text = text.substr(0, 3);
+    if (!text.empty() && text.back() == '0') text.resize(3);
     return text;
 }
 
