@@ -164,8 +164,15 @@ int RunConsoleConversion(bool quiet) {
         if (!DrawingAvailable(why)) return Fail("Drawing module not available: " + why);
     }
 
-    // Watermark.
+    // Watermark. Text and picture stamps share the lines that say where the stamp goes.
     const auto& w = s.watermark;
+    auto DebugPlacement = [&Debug](int boundary, int position, int x, int y, int rotation, int size) {
+        Debug("Watermark boundary: " + KeywordForCode(KwBoundary, boundary));
+        Debug("Watermark position: " + KeywordForCode(KwPosition, position));
+        Debug("Watermark offset (x/y): " + Num(x) + "/" + Num(y));
+        Debug("Watermark rotation: " + Num(rotation));
+        Debug("Watermark size/mode: " + KeywordForCode(KwSizeMode, size));
+    };
     FontRelease font;
     Debug("Watermark: " + KeywordForCode(KwWatermarkType, w.doWatermark));
     if (w.doWatermark == 1) {
@@ -182,22 +189,15 @@ int RunConsoleConversion(bool quiet) {
         Debug("Watermark text opacity: " + Num(w.textOpacity));
         Debug("Watermark background color: " + w.backColor);
         Debug("Watermark background opacity: " + Num(w.backOpacity));
-        Debug("Watermark boundary: " + KeywordForCode(KwBoundary, w.textBoundary));
-        Debug("Watermark position: " + KeywordForCode(KwPosition, w.textPosition));
-        Debug("Watermark offset (x/y): " + Num(w.textXOffset) + "/" + Num(w.textYOffset));
-        Debug("Watermark rotation: " + Num(w.textRotation));
-        Debug("Watermark size/mode: " + KeywordForCode(KwSizeMode, w.textSize));
+        DebugPlacement(w.textBoundary, w.textPosition, w.textXOffset, w.textYOffset, w.textRotation, w.textSize);
         font.loaded = LoadWatermarkFont();
         if (!font.loaded) return Fail("Invalid watermark font");
     } else if (w.doWatermark == 2) {
         Debug("Watermark image: " + w.image);
         Debug("Watermark greyscale: " + Num(w.imageGreyscale));
         Debug("Watermark opacity: " + Num(w.imageOpacity));
-        Debug("Watermark boundary: " + KeywordForCode(KwBoundary, w.imageBoundary));
-        Debug("Watermark position: " + KeywordForCode(KwPosition, w.imagePosition));
-        Debug("Watermark offset (x/y): " + Num(w.imageXOffset) + "/" + Num(w.imageYOffset));
-        Debug("Watermark rotation: " + Num(w.imageRotation));
-        Debug("Watermark size/mode: " + KeywordForCode(KwSizeMode, w.imageSize));
+        DebugPlacement(w.imageBoundary, w.imagePosition, w.imageXOffset, w.imageYOffset, w.imageRotation,
+                       w.imageSize);
         if (FileSize(w.image) <= 0) return Fail("Invalid watermark image");
     }
 
